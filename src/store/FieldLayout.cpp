@@ -1,0 +1,3 @@
+#include "store/FieldLayout.h"
+
+FieldLayoutTable FieldLayout;
