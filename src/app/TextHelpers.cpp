@@ -51,16 +51,25 @@ QString TextToMoney(const QString &text)
         return zero;
 
     const QLocale locale = Money::currencyLocale();
-    const bool negative = trimmed.contains(u'-') || trimmed.contains(locale.negativeSign())
-                          || (trimmed.startsWith(u'(') && trimmed.endsWith(u')'));
+    const bool negative = trimmed.contains(u'-') || trimmed.contains(locale.negativeSign()) ||
+                          (trimmed.startsWith(u'(') && trimmed.endsWith(u')'));
+
+    // The locale's currency symbol is no part of the number, and may hold a point ("kr." in
+    // Danish, "1.234,50 kr.").
+    QString amount = trimmed;
+    for (const QLocale::CurrencySymbolFormat format : {QLocale::CurrencySymbol, QLocale::CurrencyIsoCode}) {
+        const QString symbol = locale.currencySymbol(format);
+        if (!symbol.isEmpty())
+            amount.remove(symbol);
+    }
 
     // In a locale whose decimal separator is not the point ("1.234,50 €"), text whose last
     // separator is the locale's is read the locale's way; everything else as "1,234.50".
     const QChar decimal = locale.decimalPoint().front();
-    const bool localeForm = decimal != u'.' && trimmed.lastIndexOf(decimal) > trimmed.lastIndexOf(u'.');
+    const bool localeForm = decimal != u'.' && amount.lastIndexOf(decimal) > amount.lastIndexOf(u'.');
 
     QString number;
-    for (const QChar c : trimmed) {
+    for (const QChar c : amount) {
         if (c >= u'0' && c <= u'9')
             number.append(c);
         else if (localeForm ? c == decimal : c == u'.')
