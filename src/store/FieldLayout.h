@@ -11,7 +11,7 @@ struct FieldLayoutEntry
     QString Label;        // at most 30 characters
     int LeftPosition = 0; // pixels on the field's item-form page
     int TopPosition = 0;
-    int TabOrder = 0;     // rank among the loaded fields of its page, by top then left
+    int TabOrder = 0; // rank among the loaded fields of its page, by top then left
     bool IsVisible = false;
 };
 

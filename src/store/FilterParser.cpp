@@ -144,9 +144,9 @@ std::optional<SqlCondition> FilterParser::translate(const QString &filter, const
             return fail(QStringLiteral("'=' was expected after %1, not %2").arg(column->name, describe(t)));
 
         const Token value = lexer.next();
-        const bool isTrueFalse = value.kind == TokenKind::Identifier
-                                 && (value.text.compare(QStringLiteral("TRUE"), Qt::CaseInsensitive) == 0
-                                     || value.text.compare(QStringLiteral("FALSE"), Qt::CaseInsensitive) == 0);
+        const bool isTrueFalse = value.kind == TokenKind::Identifier &&
+                                 (value.text.compare(QStringLiteral("TRUE"), Qt::CaseInsensitive) == 0 ||
+                                  value.text.compare(QStringLiteral("FALSE"), Qt::CaseInsensitive) == 0);
         switch (column->kind) {
         case ColumnKind::Logical: {
             bool truth = false;
@@ -184,7 +184,8 @@ std::optional<SqlCondition> FilterParser::translate(const QString &filter, const
         }
         default: {
             if (value.kind != TokenKind::Quoted && value.kind != TokenKind::Number)
-                return fail(QStringLiteral("a value was expected after %1 =, not %2").arg(column->name, describe(value)));
+                return fail(
+                    QStringLiteral("a value was expected after %1 =, not %2").arg(column->name, describe(value)));
             QString text = value.text;
             if (value.kind == TokenKind::Quoted && text.endsWith(u'*')) {
                 text.chop(1);

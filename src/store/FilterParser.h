@@ -9,8 +9,8 @@
 // A table filter turned into an SQL condition with bound values.
 struct SqlCondition
 {
-    QString sql;          // e.g. ("Collection" = ? COLLATE NOCASE AND "DataFieldNumber" = ?)
-    QVariantList values;  // one per '?', in order
+    QString sql;         // e.g. ("Collection" = ? COLLATE NOCASE AND "DataFieldNumber" = ?)
+    QVariantList values; // one per '?', in order
 };
 
 // Reads the filter texts the program writes:

@@ -199,7 +199,8 @@ QString Query::fieldText(const QString &column) const
         return {};
     if (FieldCatalogue::isMoneyColumn(column))
         return Money::fromUnits(v.toLongLong()).toPlainString();
-    if (FieldCatalogue::isLogicalColumn(column) || column.compare(QStringLiteral("IsVisible"), Qt::CaseInsensitive) == 0)
+    if (FieldCatalogue::isLogicalColumn(column) ||
+        column.compare(QStringLiteral("IsVisible"), Qt::CaseInsensitive) == 0)
         return v.toLongLong() != 0 ? QStringLiteral("True") : QStringLiteral("False");
     return v.toString();
 }

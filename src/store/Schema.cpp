@@ -105,9 +105,13 @@ TableDef makeFieldSetup()
     t.name = QStringLiteral("FieldSetup");
     t.fileName = QStringLiteral("FieldSetup.DB");
     t.key = QStringLiteral("ID");
-    t.columns = {of("ID", ColumnKind::AutoInc), noCaseText("Collection", 30), of("DataFieldNumber", ColumnKind::Integer),
-                 text("DataFieldLabel", 30),    of("LeftPosition", ColumnKind::Integer),
-                 of("TopPosition", ColumnKind::Integer), of("IsVisible", ColumnKind::Logical)};
+    t.columns = {of("ID", ColumnKind::AutoInc),
+                 noCaseText("Collection", 30),
+                 of("DataFieldNumber", ColumnKind::Integer),
+                 text("DataFieldLabel", 30),
+                 of("LeftPosition", ColumnKind::Integer),
+                 of("TopPosition", ColumnKind::Integer),
+                 of("IsVisible", ColumnKind::Logical)};
     t.indexes = {{QStringLiteral("FieldSetupCollection"),
                   {QStringLiteral("Collection"), QStringLiteral("DataFieldNumber")},
                   false,
@@ -136,8 +140,9 @@ TableDef makeOptions()
     t.name = QStringLiteral("Options");
     t.fileName = QStringLiteral("Options.DB");
     t.key = QStringLiteral("rowid");
-    t.columns = {text("BackgroundPicture", 192), of("Centered", ColumnKind::Logical), text("PicturesDirectory"),
-                 text("ReportTitle", 25),        text("DefaultCollection", 30),       of("AutoClear", ColumnKind::Logical),
+    t.columns = {text("BackgroundPicture", 192),  of("Centered", ColumnKind::Logical),
+                 text("PicturesDirectory"),       text("ReportTitle", 25),
+                 text("DefaultCollection", 30),   of("AutoClear", ColumnKind::Logical),
                  of("HTabs", ColumnKind::Logical)};
     return t;
 }
@@ -170,10 +175,10 @@ TableDef makeItemTable()
     t.name = QStringLiteral("ItemTable");
     t.fileName = QStringLiteral("ItemTable.DB");
     t.key = QStringLiteral("ItemID");
-    t.columns = {of("ItemID", ColumnKind::AutoInc),    of("FolderID", ColumnKind::Integer),
-                 text("Name", 60),                     of("Size", ColumnKind::Integer),
-                 of("ItemType", ColumnKind::Integer),  of("Modified", ColumnKind::DateTime),
-                 of("Deleted", ColumnKind::DateTime),  of("Template", ColumnKind::Blob)};
+    t.columns = {
+        of("ItemID", ColumnKind::AutoInc),   of("FolderID", ColumnKind::Integer), text("Name", 60),
+        of("Size", ColumnKind::Integer),     of("ItemType", ColumnKind::Integer), of("Modified", ColumnKind::DateTime),
+        of("Deleted", ColumnKind::DateTime), of("Template", ColumnKind::Blob)};
     return t;
 }
 
@@ -195,13 +200,11 @@ TableDef makeFieldTable()
     t.name = QStringLiteral("FieldTable");
     t.fileName = QStringLiteral("FieldTable.DB");
     t.key = QStringLiteral("rowid");
-    t.columns = {text("TableName", 60),  text("FieldName", 60), text("FieldAlias", 60),
-                 text("Selectable", 1),  text("Searchable", 1), text("Sortable", 1),
-                 text("DataType", 60),   text("AutoSearch", 1), text("Mandatory", 1)};
-    t.indexes = {{QStringLiteral("FieldTableIndex1"),
-                  {QStringLiteral("TableName"), QStringLiteral("FieldName")},
-                  true,
-                  false}};
+    t.columns = {text("TableName", 60), text("FieldName", 60), text("FieldAlias", 60),
+                 text("Selectable", 1), text("Searchable", 1), text("Sortable", 1),
+                 text("DataType", 60),  text("AutoSearch", 1), text("Mandatory", 1)};
+    t.indexes = {
+        {QStringLiteral("FieldTableIndex1"), {QStringLiteral("TableName"), QStringLiteral("FieldName")}, true, false}};
     return t;
 }
 
@@ -211,8 +214,8 @@ QStringList TableDef::createStatements() const
 {
     QStringList columnsSql;
     for (const ColumnDef &c : columns)
-        columnsSql.append(Schema::quoted(c.name) + u' ' + sqlType(c.kind)
-                          + (c.noCase ? QStringLiteral(" COLLATE NOCASE") : QString()));
+        columnsSql.append(Schema::quoted(c.name) + u' ' + sqlType(c.kind) +
+                          (c.noCase ? QStringLiteral(" COLLATE NOCASE") : QString()));
     QStringList statements{QStringLiteral("CREATE TABLE %1 (%2)").arg(Schema::quoted(name), columnsSql.join(u", "))};
     for (const IndexDef &index : indexes) {
         QStringList parts;

@@ -11,7 +11,7 @@ struct ColumnDef
 {
     QString name;
     ColumnKind kind = ColumnKind::Text;
-    int size = 0; // longest text the program allows; 0 when not limited
+    int size = 0;        // longest text the program allows; 0 when not limited
     bool noCase = false; // text compared and sorted without regard to the case of a to z
 };
 
@@ -25,11 +25,11 @@ struct IndexDef
 
 struct TableDef
 {
-    QString name;              // name in the database, also used in statements ("Collection")
-    QString fileName;          // name the user knows it by ("Collection.DB")
+    QString name;     // name in the database, also used in statements ("Collection")
+    QString fileName; // name the user knows it by ("Collection.DB")
     QList<ColumnDef> columns;
-    QString key;               // identity column, or "rowid" for tables without one
-    QStringList primaryOrder;  // rows in this order when no secondary order is chosen; key order when empty
+    QString key;              // identity column, or "rowid" for tables without one
+    QStringList primaryOrder; // rows in this order when no secondary order is chosen; key order when empty
     QList<IndexDef> indexes;
     QStringList secondaryOrders; // named orders, each by the column of the same name
     bool caseInsensitiveFilter = false;

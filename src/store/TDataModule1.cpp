@@ -61,7 +61,8 @@ TDataModule1::~TDataModule1()
 
 QString TDataModule1::defaultDataDirectory()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/Vendrolith/Curiodex");
+    return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) +
+           QStringLiteral("/Vendrolith/Curiodex");
 }
 
 QString TDataModule1::databasePath() const
@@ -97,11 +98,13 @@ bool TDataModule1::open(QString *error)
     if (!dirInfo.isWritable())
         return failWith(QStringLiteral("The data folder %1 cannot be written to. Check its permissions.").arg(folder));
     if (fileInfo.exists() && (!fileInfo.isReadable() || !fileInfo.isWritable()))
-        return failWith(QStringLiteral("The database %1 cannot be opened for reading and writing. Check its permissions.")
-                            .arg(QDir::toNativeSeparators(databasePath())));
+        return failWith(
+            QStringLiteral("The database %1 cannot be opened for reading and writing. Check its permissions.")
+                .arg(QDir::toNativeSeparators(databasePath())));
 
-    QSqlDatabase db = QSqlDatabase::contains(m_connection) ? database()
-                                                            : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
+    QSqlDatabase db = QSqlDatabase::contains(m_connection)
+                          ? database()
+                          : QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), m_connection);
     db.setDatabaseName(databasePath());
     db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=5000"));
     if (!db.open())
@@ -165,9 +168,10 @@ void TDataModule1::createCoreTables()
         for (const QString &statement : def->createStatements())
             exec(db, statement);
         if (def == &Schema::options())
-            exec(db, QStringLiteral("INSERT INTO \"Options\" (\"BackgroundPicture\", \"Centered\", \"PicturesDirectory\", "
-                                    "\"ReportTitle\", \"DefaultCollection\", \"AutoClear\", \"HTabs\") "
-                                    "VALUES ('', 1, '', '', '', 0, 1)"));
+            exec(db,
+                 QStringLiteral("INSERT INTO \"Options\" (\"BackgroundPicture\", \"Centered\", \"PicturesDirectory\", "
+                                "\"ReportTitle\", \"DefaultCollection\", \"AutoClear\", \"HTabs\") "
+                                "VALUES ('', 1, '', '', '', 0, 1)"));
     }
 }
 
@@ -203,7 +207,8 @@ QStringList TDataModule1::importerStatement()
     columns.append(QStringLiteral("Notes"));
     QStringList lines{QStringLiteral("update collection"), QStringLiteral("set")};
     for (int i = 0; i < columns.size(); ++i)
-        lines.append(QStringLiteral("%1 = :%1%2").arg(columns[i], i + 1 < columns.size() ? QStringLiteral(",") : QString()));
+        lines.append(
+            QStringLiteral("%1 = :%1%2").arg(columns[i], i + 1 < columns.size() ? QStringLiteral(",") : QString()));
     lines.append(QStringLiteral("where"));
     lines.append(QStringLiteral("ID = :ID"));
     return lines;
@@ -272,7 +277,8 @@ void TDataModule1::LoadFieldLayout(const QString &collectionName)
     Query &q = *FieldSetupQuery;
     for (const QString &condition : {QStringLiteral("Where Collection = :CollectionName and DataFieldNumber < 21"),
                                      QStringLiteral("Where Collection = :CollectionName and DataFieldNumber > 20")}) {
-        q.setSql({QStringLiteral("Select * From FieldSetup"), condition, QStringLiteral("Order By TopPosition, LeftPosition")});
+        q.setSql({QStringLiteral("Select * From FieldSetup"), condition,
+                  QStringLiteral("Order By TopPosition, LeftPosition")});
         q.prepare();
         q.setParamText(QStringLiteral("CollectionName"), collectionName);
         q.open();

@@ -1,7 +1,10 @@
 #include "store/Table.h"
 
 #include "store/FilterParser.h"
+#include "store/SqliteStatement.h"
 #include "store/StoreError.h"
+
+#include <QSqlQuery>
 
 #include <QSqlError>
 #include <QSqlRecord>
@@ -29,6 +32,11 @@ Table::Table(const QSqlDatabase &db, const TableDef &definition)
     : m_db(db)
     , m_def(definition)
 {
+    QStringList columns;
+    for (const ColumnDef &c : m_def.columns)
+        columns.append(Schema::quoted(c.name));
+    m_fetchSql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
+                     .arg(columns.join(u", "), Schema::quoted(m_def.name), keyExpression());
 }
 
 Table::~Table() = default;
@@ -44,15 +52,19 @@ bool Table::exists() const
 void Table::requireOpen(const char *operation) const
 {
     if (m_state == State::Inactive)
-        throw StoreError(QStringLiteral("Cannot %1: the table %2 is not open.")
-                             .arg(QString::fromLatin1(operation), m_def.fileName));
+        throw StoreError(
+            QStringLiteral("Cannot %1: the table %2 is not open.").arg(QString::fromLatin1(operation), m_def.fileName));
 }
 
 int Table::columnIndexOrThrow(const QString &column) const
 {
+    const auto it = m_columnIndex.constFind(column);
+    if (it != m_columnIndex.cend())
+        return it.value();
     const int i = m_def.columnIndex(column);
     if (i < 0)
         throw StoreError(QStringLiteral("%1 has no column named %2.").arg(m_def.fileName, column));
+    m_columnIndex.insert(column, i);
     return i;
 }
 
@@ -78,24 +90,54 @@ QString Table::orderSql() const
     QStringList parts;
     for (const QString &c : columns) {
         const ColumnDef *column = m_def.column(c);
-        parts.append(Schema::quoted(column ? column->name : c)
-                     + (column && isTextKind(column->kind) ? QStringLiteral(" COLLATE NOCASE") : QString()));
+        parts.append(Schema::quoted(column ? column->name : c) +
+                     (column && isTextKind(column->kind) ? QStringLiteral(" COLLATE NOCASE") : QString()));
     }
     parts.append(keyExpression());
     return parts.join(QStringLiteral(", "));
 }
 
-QSqlQuery &Table::cachedQuery(const QString &sql)
+SqliteStatement &Table::cachedQuery(const QString &sql)
 {
     auto it = m_statements.find(sql);
     if (it == m_statements.end()) {
-        auto query = std::make_shared<QSqlQuery>(m_db);
-        query->setForwardOnly(true);
-        if (!query->prepare(sql))
-            throw StoreError(QStringLiteral("%1: %2").arg(m_def.fileName, query->lastError().text()));
-        it = m_statements.insert(sql, query);
+        auto statement = std::make_shared<SqliteStatement>(m_db, sql);
+        if (!statement->isValid())
+            throw StoreError(QStringLiteral("%1: %2").arg(m_def.fileName, statement->errorText()));
+        it = m_statements.insert(sql, statement);
     }
+    it.value()->reset();
     return *it.value();
+}
+
+SqliteStatement &Table::writeQuery(bool insert)
+{
+    QByteArray mask(m_changed.size() + 1, '0');
+    mask[0] = insert ? 'i' : 'u';
+    for (int i = 0; i < m_changed.size(); ++i)
+        if (m_changed[i])
+            mask[i + 1] = '1';
+    if (SqliteStatement *q = m_writes.value(mask)) {
+        q->reset();
+        return *q;
+    }
+    QStringList columns;
+    for (int i = 0; i < m_def.columns.size(); ++i)
+        if (m_changed[i])
+            columns.append(Schema::quoted(m_def.columns[i].name));
+    const QString table = Schema::quoted(m_def.name);
+    QString sql;
+    if (!insert)
+        sql = QStringLiteral("UPDATE %1 SET %2 = ? WHERE %3 = ?")
+                  .arg(table, columns.join(QStringLiteral(" = ?, ")), keyExpression());
+    else if (columns.isEmpty())
+        sql = QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table);
+    else
+        sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
+                  .arg(table, columns.join(u", "), QStringList(columns.size(), QStringLiteral("?")).join(u", "));
+    SqliteStatement &q = cachedQuery(sql);
+    m_writes.insert(mask, &q);
+    return q;
 }
 
 void Table::loadKeys()
@@ -112,15 +154,16 @@ void Table::loadKeys()
     }
     sql += QStringLiteral(" ORDER BY ") + orderSql();
 
-    QSqlQuery &q = cachedQuery(sql);
+    SqliteStatement &q = cachedQuery(sql);
     for (const QVariant &v : values)
         q.addBindValue(v);
-    if (!q.exec())
-        throw StoreError(QStringLiteral("Cannot open %1: %2").arg(m_def.fileName, q.lastError().text()));
     m_keys.clear();
-    while (q.next())
+    while (q.step())
         m_keys.append(q.value(0).toLongLong());
-    q.finish();
+    const QString failure = q.errorText();
+    q.reset();
+    if (!failure.isEmpty())
+        throw StoreError(QStringLiteral("Cannot open %1: %2").arg(m_def.fileName, failure));
     m_keysStale = false;
 }
 
@@ -266,19 +309,19 @@ void Table::fetchCurrent() const
     m_row = QVector<QVariant>(m_def.columns.size());
     const qint64 key = currentKey();
     if (key >= 0) {
-        QStringList columns;
-        for (const ColumnDef &c : m_def.columns)
-            columns.append(Schema::quoted(c.name));
-        const QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE %3 = ?")
-                                .arg(columns.join(u", "), Schema::quoted(m_def.name), keyExpression());
-        QSqlQuery &q = const_cast<Table *>(this)->cachedQuery(sql);
+        Table *self = const_cast<Table *>(this);
+        if (!m_fetch)
+            self->m_fetch = &self->cachedQuery(m_fetchSql);
+        SqliteStatement &q = *m_fetch;
+        q.reset();
         q.addBindValue(key);
-        if (!q.exec())
-            throw StoreError(QStringLiteral("Cannot read %1: %2").arg(m_def.fileName, q.lastError().text()));
-        if (q.next())
+        if (q.step())
             for (int i = 0; i < m_row.size(); ++i)
                 m_row[i] = q.value(i);
-        q.finish();
+        const QString failure = q.errorText();
+        q.reset();
+        if (!failure.isEmpty())
+            throw StoreError(QStringLiteral("Cannot read %1: %2").arg(m_def.fileName, failure));
     }
     m_rowLoaded = true;
 }
@@ -296,10 +339,17 @@ QVariant Table::fieldValue(const QString &column) const
 
 QString Table::fieldText(const QString &column) const
 {
-    const QVariant v = fieldValue(column);
+    const int i = columnIndexOrThrow(column);
+    QVariant v;
+    if (m_state == State::Edit || m_state == State::Insert) {
+        v = m_buffer.value(i);
+    } else if (m_state == State::Browse) {
+        fetchCurrent();
+        v = m_row.value(i);
+    }
     if (v.isNull())
         return {};
-    switch (m_def.columns[columnIndexOrThrow(column)].kind) {
+    switch (m_def.columns[i].kind) {
     case ColumnKind::Money:
         return Money::fromUnits(v.toLongLong()).toPlainString();
     case ColumnKind::Logical:
@@ -450,50 +500,32 @@ void Table::post()
 {
     requireOpen("store a row");
     if (m_state == State::Insert) {
-        QStringList columns;
-        QVariantList values;
-        for (int i = 0; i < m_def.columns.size(); ++i) {
-            if (m_changed[i]) {
-                columns.append(Schema::quoted(m_def.columns[i].name));
-                values.append(m_buffer[i]);
-            }
-        }
-        const QString table = Schema::quoted(m_def.name);
-        const QString sql = columns.isEmpty() ? QStringLiteral("INSERT INTO %1 DEFAULT VALUES").arg(table)
-                                              : QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
-                                                    .arg(table, columns.join(u", "),
-                                                         QStringList(columns.size(), QStringLiteral("?")).join(u", "));
-        QSqlQuery &q = cachedQuery(sql);
-        for (const QVariant &v : values)
-            q.addBindValue(v);
-        if (!q.exec())
-            throw StoreError(QStringLiteral("Cannot add the row to %1: %2").arg(m_def.fileName, q.lastError().text()));
-        const qint64 key = q.lastInsertId().toLongLong();
-        q.finish();
+        SqliteStatement &q = writeQuery(true);
+        for (int i = 0; i < m_def.columns.size(); ++i)
+            if (m_changed[i])
+                q.addBindValue(m_buffer[i]);
+        q.step();
+        const QString failure = q.errorText();
+        const qint64 key = q.lastInsertId();
+        q.reset();
+        if (!failure.isEmpty())
+            throw StoreError(QStringLiteral("Cannot add the row to %1: %2").arg(m_def.fileName, failure));
         // The new row is current; its place in the order is found at the next move.
         m_keys.append(key);
         m_index = int(m_keys.size()) - 1;
         m_keysStale = true;
     } else if (m_state == State::Edit) {
-        QStringList assignments;
-        QVariantList values;
-        for (int i = 0; i < m_def.columns.size(); ++i) {
-            if (m_changed[i]) {
-                assignments.append(Schema::quoted(m_def.columns[i].name) + QStringLiteral(" = ?"));
-                values.append(m_buffer[i]);
-            }
-        }
-        if (!assignments.isEmpty()) {
-            const QString sql = QStringLiteral("UPDATE %1 SET %2 WHERE %3 = ?")
-                                    .arg(Schema::quoted(m_def.name), assignments.join(u", "), keyExpression());
-            QSqlQuery &q = cachedQuery(sql);
-            for (const QVariant &v : values)
-                q.addBindValue(v);
+        if (m_changed.contains(true)) {
+            SqliteStatement &q = writeQuery(false);
+            for (int i = 0; i < m_def.columns.size(); ++i)
+                if (m_changed[i])
+                    q.addBindValue(m_buffer[i]);
             q.addBindValue(currentKey());
-            if (!q.exec())
-                throw StoreError(
-                    QStringLiteral("Cannot store the row in %1: %2").arg(m_def.fileName, q.lastError().text()));
-            q.finish();
+            q.step();
+            const QString failure = q.errorText();
+            q.reset();
+            if (!failure.isEmpty())
+                throw StoreError(QStringLiteral("Cannot store the row in %1: %2").arg(m_def.fileName, failure));
             m_keysStale = true;
         }
     } else {
@@ -528,12 +560,14 @@ void Table::remove()
     const qint64 key = currentKey();
     if (key < 0)
         throw StoreError(QStringLiteral("Cannot delete: %1 has no current row.").arg(m_def.fileName));
-    QSqlQuery &q =
+    SqliteStatement &q =
         cachedQuery(QStringLiteral("DELETE FROM %1 WHERE %2 = ?").arg(Schema::quoted(m_def.name), keyExpression()));
     q.addBindValue(key);
-    if (!q.exec())
-        throw StoreError(QStringLiteral("Cannot delete the row from %1: %2").arg(m_def.fileName, q.lastError().text()));
-    q.finish();
+    q.step();
+    const QString failure = q.errorText();
+    q.reset();
+    if (!failure.isEmpty())
+        throw StoreError(QStringLiteral("Cannot delete the row from %1: %2").arg(m_def.fileName, failure));
     m_keys.removeAt(m_index);
     m_rowLoaded = false;
     if (m_index >= m_keys.size())
@@ -583,14 +617,15 @@ bool Table::locate(const QString &column, const QVariant &value, bool caseInsens
         values.append(stored);
     }
     sql += QStringLiteral(" ORDER BY ") + orderSql() + QStringLiteral(" LIMIT 1");
-    QSqlQuery &q = cachedQuery(sql);
+    SqliteStatement &q = cachedQuery(sql);
     for (const QVariant &v : values)
         q.addBindValue(v);
-    if (!q.exec())
-        throw StoreError(QStringLiteral("Cannot search %1: %2").arg(m_def.fileName, q.lastError().text()));
-    const bool found = q.next();
+    const bool found = q.step();
     const qint64 key = found ? q.value(0).toLongLong() : -1;
-    q.finish();
+    const QString failure = q.errorText();
+    q.reset();
+    if (!failure.isEmpty())
+        throw StoreError(QStringLiteral("Cannot search %1: %2").arg(m_def.fileName, failure));
     if (!found)
         return false;
     const int index = int(m_keys.indexOf(key));

@@ -5,7 +5,6 @@
 
 #include <QHash>
 #include <QSqlDatabase>
-#include <QSqlQuery>
 #include <QVariant>
 #include <QVector>
 #include <functional>
@@ -17,6 +16,8 @@
 // It is a keyset cursor: opening runs one query for the keys of the rows that pass the filter,
 // in the chosen order; the current row is fetched by its key through a prepared statement.
 // Failures of the database throw StoreError.
+class SqliteStatement;
+
 class Table
 {
 public:
@@ -95,7 +96,8 @@ private:
     void setPosition(int index);
     void fetchCurrent() const;
     void postIfEditing();
-    QSqlQuery &cachedQuery(const QString &sql);
+    SqliteStatement &cachedQuery(const QString &sql);
+    SqliteStatement &writeQuery(bool insert);
     void requireOpen(const char *operation) const;
     static QVariant storedValue(const ColumnDef &column, const QVariant &value);
 
@@ -117,7 +119,11 @@ private:
     QVector<QVariant> m_buffer; // the row being inserted or edited
     QVector<bool> m_changed;
 
-    QHash<QString, std::shared_ptr<QSqlQuery>> m_statements;
+    QHash<QString, std::shared_ptr<SqliteStatement>> m_statements;
+    mutable QHash<QString, int> m_columnIndex; // column name as asked -> position
+    QString m_fetchSql;
+    SqliteStatement *m_fetch = nullptr;            // prepared fetch of one row by key
+    QHash<QByteArray, SqliteStatement *> m_writes; // prepared insert/update by the set of changed columns
     std::function<void()> m_afterPost;
     std::function<void()> m_afterDelete;
 };

@@ -182,8 +182,8 @@ void TestDataModule::setField(TestDatabase &db, const QString &collection, int n
                               const QVariant &value)
 {
     QSqlQuery q(db.dm().database());
-    QVERIFY(q.prepare(QStringLiteral("UPDATE FieldSetup SET %1 = ? WHERE Collection = ? AND DataFieldNumber = ?")
-                          .arg(column)));
+    QVERIFY(q.prepare(
+        QStringLiteral("UPDATE FieldSetup SET %1 = ? WHERE Collection = ? AND DataFieldNumber = ?").arg(column)));
     q.addBindValue(value);
     q.addBindValue(collection);
     q.addBindValue(number);
@@ -215,8 +215,8 @@ void TestDataModule::fieldLayoutOrdersByTopThenLeft()
 {
     TestDatabase db;
     db.addCollection(QStringLiteral("Figurines"));
-    setField(db, "Figurines", 19, "TopPosition", 2);   // Material moved above every other field
-    setField(db, "Figurines", 2, "LeftPosition", 10);  // Manufacturer now left of Name on the first row
+    setField(db, "Figurines", 19, "TopPosition", 2);  // Material moved above every other field
+    setField(db, "Figurines", 2, "LeftPosition", 10); // Manufacturer now left of Name on the first row
     setField(db, "Figurines", 5, "DataFieldLabel", QStringLiteral("A label of thirty-five characters!!"));
     setField(db, "Figurines", 7, "IsVisible", false);
     db.dm().LoadFieldLayout(QStringLiteral("Figurines"));

@@ -42,7 +42,8 @@ void TestFieldCatalogue::lookups_data()
     QTest::addColumn<int>("left");
     QTest::addColumn<int>("top");
     QTest::newRow("name") << 0 << "Name" << 1 << false << "Name" << 16 << 24;
-    QTest::newRow("quantity is labelled Date Produced") << 14 << "Quantity" << 1 << false << "Date Produced" << 352 << 216;
+    QTest::newRow("quantity is labelled Date Produced")
+        << 14 << "Quantity" << 1 << false << "Date Produced" << 352 << 216;
     QTest::newRow("measure is no list") << 16 << "DMeasure" << 1 << false << "DMeasurement" << 184 << 264;
     QTest::newRow("weight measure is no list") << 18 << "WMeasure" << 1 << false << "WMeasurement" << 416 << 264;
     QTest::newRow("last of page 1") << 20 << "LimitedEdition" << 1 << false << "Limited Edition" << 16 << 360;

@@ -69,11 +69,16 @@ void TestMoney::currencyText_data()
 {
     QTest::addColumn<QString>("amount");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("cents") << "1234.5" << "$1,234.50";
-    QTest::newRow("half cent away from zero") << "0.005" << "$0.01";
-    QTest::newRow("below half cent") << "0.0049" << "$0.00";
-    QTest::newRow("negative half cent") << "-0.005" << "($0.01)";
-    QTest::newRow("zero") << "0" << "$0.00";
+    QTest::newRow("cents") << "1234.5"
+                           << "$1,234.50";
+    QTest::newRow("half cent away from zero") << "0.005"
+                                              << "$0.01";
+    QTest::newRow("below half cent") << "0.0049"
+                                     << "$0.00";
+    QTest::newRow("negative half cent") << "-0.005"
+                                        << "($0.01)";
+    QTest::newRow("zero") << "0"
+                          << "$0.00";
 }
 
 void TestMoney::currencyText()

@@ -41,32 +41,31 @@ void TestQuery::statements_data()
     QTest::addColumn<QString>("column");
     QTest::addColumn<QStringList>("expected"); // column values of every row, in order
 
-    QTest::newRow("default items statement")
-        << QStringList{"select * from collection", "Order By Name"} << Params{} << "Name"
-        << QStringList{"Anchor", "apple", "bell", "Penny Black"};
-    QTest::newRow("layout page 1")
-        << QStringList{"Select * From FieldSetup", "Where Collection = :CollectionName and DataFieldNumber < 21",
-                       "Order By TopPosition, LeftPosition"}
-        << Params{{"CollectionName", "Stamps"}} << "DataFieldNumber"
-        << QStringList{"0", "1", "2", "3", "4", "5", "6", "7", "8", "9", "10", "11", "12", "13", "14", "15", "16",
-                       "17", "18", "19", "20"};
+    QTest::newRow("default items statement") << QStringList{"select * from collection", "Order By Name"} << Params{}
+                                             << "Name" << QStringList{"Anchor", "apple", "bell", "Penny Black"};
+    QTest::newRow("layout page 1") << QStringList{"Select * From FieldSetup",
+                                                  "Where Collection = :CollectionName and DataFieldNumber < 21",
+                                                  "Order By TopPosition, LeftPosition"}
+                                   << Params{{"CollectionName", "Stamps"}} << "DataFieldNumber"
+                                   << QStringList{"0",  "1",  "2",  "3",  "4",  "5",  "6",  "7",  "8",  "9", "10",
+                                                  "11", "12", "13", "14", "15", "16", "17", "18", "19", "20"};
     QTest::newRow("list field labels")
-        << QStringList{"Select * From FieldSetup", "Where Collection = :CollectionName", "And (DataFieldNumber = 1",
-                       "Or   DataFieldNumber = 2",  "Or   DataFieldNumber = 10", "Or   DataFieldNumber = 11",
-                       "Or   DataFieldNumber = 12", "Or   DataFieldNumber = 13", "Or   DataFieldNumber = 19",
-                       "Or   DataFieldNumber = 28", "Or   DataFieldNumber = 29", "Or   DataFieldNumber = 30",
-                       "Or   DataFieldNumber = 31", "Or   DataFieldNumber = 32)", "Order by DataFieldNumber"}
+        << QStringList{"Select * From FieldSetup",  "Where Collection = :CollectionName", "And (DataFieldNumber = 1",
+                       "Or   DataFieldNumber = 2",  "Or   DataFieldNumber = 10",          "Or   DataFieldNumber = 11",
+                       "Or   DataFieldNumber = 12", "Or   DataFieldNumber = 13",          "Or   DataFieldNumber = 19",
+                       "Or   DataFieldNumber = 28", "Or   DataFieldNumber = 29",          "Or   DataFieldNumber = 30",
+                       "Or   DataFieldNumber = 31", "Or   DataFieldNumber = 32)",         "Order by DataFieldNumber"}
         << Params{{"CollectionName", "Figurines"}} << "DataFieldLabel"
         << QStringList{"Series",   "Manufacturer", "Item Condition", "Box Condition", "Location", "Color",
                        "Material", "List1",        "List2",          "List3",         "List4",    "List5"};
     QTest::newRow("report by collection")
         << QStringList{"Select * From Collection", "Where Collection = :Collection", "Order By Name"}
         << Params{{"Collection", "Figurines"}} << "RetailPrice" << QStringList{"10.00", "1.25", ""};
-    QTest::newRow("single item by id")
-        << QStringList{"Select * From Collection", "Where ID = :ID"} << Params{{"ID", 2}} << "Name"
-        << QStringList{"Anchor"};
+    QTest::newRow("single item by id") << QStringList{"Select * From Collection", "Where ID = :ID"} << Params{{"ID", 2}}
+                                       << "Name" << QStringList{"Anchor"};
     QTest::newRow("value details over collections")
-        << QStringList{"Select Collection, Name, RetailPrice, PurchasePrice, CurrentValue, InsuredValue From Collection",
+        << QStringList{"Select Collection, Name, RetailPrice, PurchasePrice, CurrentValue, InsuredValue From "
+                       "Collection",
                        "Order By Collection, Name"}
         << Params{} << "Name" << QStringList{"Anchor", "apple", "bell", "Penny Black"};
     QTest::newRow("alphabetical page with like")

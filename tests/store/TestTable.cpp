@@ -58,8 +58,8 @@ void TestTable::filters_data()
     const QString figs = QStringLiteral("Collection = 'Figurines' And  ");
     QTest::newRow("collection") << "Collection = 'Figurines'"
                                 << QStringList{"Bell", "bell tower", "BELLS", "Blue bell", "O'Brien's jug"};
-    QTest::newRow("collection in other case") << "Collection = 'FIGURINES'"
-                                              << QStringList{"Bell", "bell tower", "BELLS", "Blue bell", "O'Brien's jug"};
+    QTest::newRow("collection in other case")
+        << "Collection = 'FIGURINES'" << QStringList{"Bell", "bell tower", "BELLS", "Blue bell", "O'Brien's jug"};
     QTest::newRow("prefix match across collections")
         << "Name = 'bell*'" << QStringList{"Bell", "Bell stamp", "bell tower", "BELLS"};
     QTest::newRow("find text clause") << figs + "Name = 'bell*'" << QStringList{"Bell", "bell tower", "BELLS"};
@@ -75,8 +75,8 @@ void TestTable::filters_data()
     QTest::newRow("doubled apostrophe") << "Name = 'o''brien''s JUG'" << QStringList{"O'Brien's jug"};
     QTest::newRow("doubled apostrophe prefix") << figs + "Name = 'O''Br*'" << QStringList{"O'Brien's jug"};
     QTest::newRow("no match") << figs + "Name = 'zzz*'" << QStringList{};
-    QTest::newRow("empty filter text is no filter") << "  " << QStringList{"Bell", "Bell stamp", "bell tower", "BELLS",
-                                                                          "Blue bell", "O'Brien's jug"};
+    QTest::newRow("empty filter text is no filter")
+        << "  " << QStringList{"Bell", "Bell stamp", "bell tower", "BELLS", "Blue bell", "O'Brien's jug"};
 }
 
 void TestTable::filters()
@@ -95,14 +95,22 @@ void TestTable::badFilters_data()
 {
     QTest::addColumn<QString>("filter");
     QTest::addColumn<QString>("mentions");
-    QTest::newRow("open quote") << "Name = 'abc" << "not closed";
-    QTest::newRow("number field with text") << "Collection = 'F' And  RetailPrice = abc" << "money";
-    QTest::newRow("number with letters") << "RetailPrice = 12abc" << "12abc";
-    QTest::newRow("yes/no with yes") << "LimitedEdition = yes" << "TRUE or FALSE";
-    QTest::newRow("unknown column") << "Colour = 'red'" << "Colour";
-    QTest::newRow("missing equals") << "Name 'x'" << "'='";
-    QTest::newRow("or is not filter grammar") << "Name = 'a' or Name = 'b'" << "'and'";
-    QTest::newRow("sql injection stays text") << "Name = 'x'; DROP TABLE Collection; --'" << "'and'";
+    QTest::newRow("open quote") << "Name = 'abc"
+                                << "not closed";
+    QTest::newRow("number field with text") << "Collection = 'F' And  RetailPrice = abc"
+                                            << "money";
+    QTest::newRow("number with letters") << "RetailPrice = 12abc"
+                                         << "12abc";
+    QTest::newRow("yes/no with yes") << "LimitedEdition = yes"
+                                     << "TRUE or FALSE";
+    QTest::newRow("unknown column") << "Colour = 'red'"
+                                    << "Colour";
+    QTest::newRow("missing equals") << "Name 'x'"
+                                    << "'='";
+    QTest::newRow("or is not filter grammar") << "Name = 'a' or Name = 'b'"
+                                              << "'and'";
+    QTest::newRow("sql injection stays text") << "Name = 'x'; DROP TABLE Collection; --'"
+                                              << "'and'";
 }
 
 void TestTable::badFilters()
