@@ -201,10 +201,6 @@ void BuildToolBar(TMainMenuForm &form, Builder &b)
 void DisablePendingCommands(TMainMenuForm &form)
 {
     for (QAction *pending : {
-             form.actAddItem,
-             form.actOpenCollection,
-             form.actBrowseCollection,
-             form.actFindItem,
              form.actBasicItemValue,
              form.actBriefItemList,
              form.actDetailedItemList,
@@ -213,10 +209,6 @@ void DisablePendingCommands(TMainMenuForm &form)
              form.actCollectionValueSummary,
              form.actCollectionValueDetails,
              form.actReportBuilder,
-             form.actCreateEditCollection,
-             form.actDeleteCollection,
-             form.actEditFieldNamesPositions,
-             form.actDeleteListItems,
              form.actImportCollection,
              form.actExportCollection,
          })

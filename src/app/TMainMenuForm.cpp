@@ -15,6 +15,13 @@
 #include "app/TOptionsForm.h"
 #include "app/TPasswordForm.h"
 #include "app/TUpdateForm.h"
+#include "collections/TCreateCollectionForm.h"
+#include "collections/TDeleteCollectionForm.h"
+#include "collections/TFieldConfigForm.h"
+#include "collections/TListMaintForm.h"
+#include "items/TAddEditForm.h"
+#include "items/TBrowseForm.h"
+#include "items/TFindForm.h"
 #include "store/SysConfig.h"
 #include "store/TDataModule1.h"
 
@@ -146,24 +153,46 @@ void TMainMenuForm::removeCollection(const QString &name)
 
 // Commands connected with later work stay disabled until then (see MainMenuBuilder).
 
+bool TMainMenuForm::requireCollection()
+{
+    // Items and field setups always belong to a collection: with none chosen there is nothing to
+    // work on, and items added under an empty name could never be seen again.
+    if (!selectedCollection().isEmpty())
+        return true;
+    ShowMessage(MessageKind::Information, QStringLiteral("Please choose a collection in the selector first."));
+    return false;
+}
+
 void TMainMenuForm::AddItem1Click()
 {
-    // Item form in add mode for selectedCollection().
+    if (!requireCollection())
+        return;
+    TAddEditForm form(this, selectedCollection(), ItemFormMode::Add);
+    form.exec();
 }
 
 void TMainMenuForm::OpenCollection1Click()
 {
-    // Item form in edit mode for selectedCollection().
+    if (!requireCollection())
+        return;
+    TAddEditForm form(this, selectedCollection(), ItemFormMode::Edit);
+    form.exec();
 }
 
 void TMainMenuForm::BrowseCollection1Click()
 {
-    // Browse grid for selectedCollection().
+    if (!requireCollection())
+        return;
+    TBrowseForm form(this, QString(), selectedCollection());
+    form.exec();
 }
 
 void TMainMenuForm::FindItem1Click()
 {
-    // Find dialog for selectedCollection().
+    if (!requireCollection())
+        return;
+    TFindForm form(this, selectedCollection());
+    form.exec();
 }
 
 void TMainMenuForm::Exit1Click()
@@ -213,22 +242,30 @@ void TMainMenuForm::ReportBuilder1Click()
 
 void TMainMenuForm::CreateEditCollection1Click()
 {
-    // Create-collection dialog.
+    TCreateCollectionForm form(this, selectedCollection());
+    form.exec();
 }
 
 void TMainMenuForm::DeleteCollection1Click()
 {
-    // Delete-collection dialog.
+    TDeleteCollectionForm form(this, selectedCollection());
+    form.exec();
 }
 
 void TMainMenuForm::EditFieldNamesPositions1Click()
 {
-    // Field designer for selectedCollection(); reloadFieldLayout() when it closes.
+    if (!requireCollection())
+        return;
+    TFieldConfigForm form(this, selectedCollection()); // reloads FieldLayout itself when it closes
+    form.exec();
 }
 
 void TMainMenuForm::DeleteListItems1Click()
 {
-    // List maintenance for selectedCollection().
+    if (!requireCollection())
+        return;
+    TListMaintForm form(this, selectedCollection());
+    form.exec();
 }
 
 void TMainMenuForm::ImportCollection1Click()

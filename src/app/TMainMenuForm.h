@@ -125,6 +125,8 @@ protected:
 
 private:
     void buildStatusBar();
+    // False, after telling the user, when no collection is chosen.
+    bool requireCollection();
     bool m_activated = false;
 };
 

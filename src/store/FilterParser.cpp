@@ -190,7 +190,7 @@ std::optional<SqlCondition> FilterParser::translate(const QString &filter, const
             if (value.kind == TokenKind::Quoted && text.endsWith(u'*')) {
                 text.chop(1);
                 clauses.append(QStringLiteral("substr(COALESCE(%1, ''), 1, ?) = ?%2").arg(col, collate));
-                result.values.append(text.size());
+                result.values.append(int(text.toUcs4().size())); // substr counts characters
                 result.values.append(text);
             } else if (text.isEmpty()) {
                 clauses.append(QStringLiteral("COALESCE(%1, '') = ''").arg(col));

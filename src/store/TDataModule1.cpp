@@ -117,6 +117,8 @@ bool TDataModule1::open(QString *error)
     try {
         exec(db, QStringLiteral("PRAGMA journal_mode = WAL"));
         exec(db, QStringLiteral("PRAGMA synchronous = FULL"));
+        exec(db, QStringLiteral("PRAGMA cache_size = -32768")); // 32 MiB of pages
+        exec(db, QStringLiteral("PRAGMA mmap_size = 268435456"));
         QSqlQuery version(db);
         if (!version.exec(QStringLiteral("PRAGMA user_version")) || !version.next())
             throw StoreError(version.lastError().text());

@@ -112,15 +112,21 @@ SqliteStatement &Table::cachedQuery(const QString &sql)
 
 SqliteStatement &Table::writeQuery(bool insert)
 {
+    // An insert writes every column (unset ones as NULL), so one statement serves every insert;
+    // an update writes the changed columns only, one statement per set of them.
+    if (insert)
+        m_changed.fill(true);
     QByteArray mask(m_changed.size() + 1, '0');
     mask[0] = insert ? 'i' : 'u';
     for (int i = 0; i < m_changed.size(); ++i)
         if (m_changed[i])
             mask[i + 1] = '1';
-    if (SqliteStatement *q = m_writes.value(mask)) {
+    if (const std::shared_ptr<SqliteStatement> q = m_writes.value(mask)) {
         q->reset();
         return *q;
     }
+    if (m_writes.size() >= MaxCachedWrites)
+        m_writes.clear();
     QStringList columns;
     for (int i = 0; i < m_def.columns.size(); ++i)
         if (m_changed[i])
@@ -135,9 +141,11 @@ SqliteStatement &Table::writeQuery(bool insert)
     else
         sql = QStringLiteral("INSERT INTO %1 (%2) VALUES (%3)")
                   .arg(table, columns.join(u", "), QStringList(columns.size(), QStringLiteral("?")).join(u", "));
-    SqliteStatement &q = cachedQuery(sql);
-    m_writes.insert(mask, &q);
-    return q;
+    auto statement = std::make_shared<SqliteStatement>(m_db, sql);
+    if (!statement->isValid())
+        throw StoreError(QStringLiteral("%1: %2").arg(m_def.fileName, statement->errorText()));
+    m_writes.insert(mask, statement);
+    return *statement;
 }
 
 void Table::loadKeys()

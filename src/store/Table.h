@@ -123,7 +123,9 @@ private:
     mutable QHash<QString, int> m_columnIndex; // column name as asked -> position
     QString m_fetchSql;
     SqliteStatement *m_fetch = nullptr;            // prepared fetch of one row by key
-    QHash<QByteArray, SqliteStatement *> m_writes; // prepared insert/update by the set of changed columns
+    // Prepared insert and updates, by the set of columns they write; a few dozen at most.
+    static constexpr int MaxCachedWrites = 32;
+    QHash<QByteArray, std::shared_ptr<SqliteStatement>> m_writes;
     std::function<void()> m_afterPost;
     std::function<void()> m_afterDelete;
 };

@@ -29,6 +29,7 @@ private Q_SLOTS:
     void cleanup();
 
     void looks();
+    void collectionCommandsNeedACollection();
     void menusInOrder();
     void toolBarInOrder();
     void toolButtonFollowsItsCommand();
@@ -191,29 +192,43 @@ void TestMainMenuForm::toolBarInOrder()
     QCOMPARE(form.ToolBar1->iconSize(), QSize(16, 16));
 }
 
+void TestMainMenuForm::collectionCommandsNeedACollection()
+{
+    ShellFixture db; // no collections: the selector is empty
+    TMainMenuForm form;
+    for (QAction *command : {form.actAddItem, form.actOpenCollection, form.actBrowseCollection, form.actFindItem,
+                             form.actEditFieldNamesPositions, form.actDeleteListItems}) {
+        MessageSeam::answerWith({});
+        command->trigger(); // tells the user instead of opening a window
+        QCOMPARE(MessageSeam::asked().size(), 1);
+        QCOMPARE(MessageSeam::asked().first().text, QStringLiteral("Please choose a collection in the selector first."));
+    }
+    MessageSeam::answerWith({});
+}
+
 void TestMainMenuForm::toolButtonFollowsItsCommand()
 {
     ShellFixture db;
     TMainMenuForm form;
     auto *tbAdd = form.findChild<QAction *>(QStringLiteral("tbAdd"));
     QVERIFY(tbAdd);
+    QVERIFY(tbAdd->isEnabled());
+    form.actAddItem->setEnabled(false);
     QVERIFY(!tbAdd->isEnabled());
     form.actAddItem->setEnabled(true);
     QVERIFY(tbAdd->isEnabled());
     QSignalSpy triggered(form.actAddItem, &QAction::triggered);
+    MessageSeam::answerWith({}); // no collection chosen: the command only tells the user
     tbAdd->trigger();
     QCOMPARE(triggered.count(), 1);
+    MessageSeam::answerWith({});
 }
 
 void TestMainMenuForm::pendingCommandsAreDisabled()
 {
     ShellFixture db;
     TMainMenuForm form;
-    const QList<QAction *> pending{form.actAddItem,
-                                   form.actOpenCollection,
-                                   form.actBrowseCollection,
-                                   form.actFindItem,
-                                   form.actBasicItemValue,
+    const QList<QAction *> pending{form.actBasicItemValue,
                                    form.actBriefItemList,
                                    form.actDetailedItemList,
                                    form.actHTMLReports,
@@ -221,15 +236,14 @@ void TestMainMenuForm::pendingCommandsAreDisabled()
                                    form.actCollectionValueSummary,
                                    form.actCollectionValueDetails,
                                    form.actReportBuilder,
-                                   form.actCreateEditCollection,
-                                   form.actDeleteCollection,
-                                   form.actEditFieldNamesPositions,
-                                   form.actDeleteListItems,
                                    form.actImportCollection,
                                    form.actExportCollection};
     const QList<QAction *> ready{form.actExit, form.actEnvironmentOptions, form.actPassword,
                                  form.actEBay, form.actContents,           form.actTutorial,
-                                 form.actFAQ,  form.actUpdateInfo,         form.actAbout};
+                                 form.actFAQ,  form.actUpdateInfo,         form.actAbout,
+                                 form.actAddItem, form.actOpenCollection, form.actCreateEditCollection,
+                                 form.actDeleteCollection, form.actEditFieldNamesPositions, form.actDeleteListItems,
+                                 form.actBrowseCollection, form.actFindItem};
     for (QAction *a : pending)
         QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
     for (QAction *a : ready)

@@ -41,6 +41,7 @@ void TestTable::init()
     db->addItem(f, {{"Name", "Blue bell"}, {"RetailPrice", "-3"}});
     db->addItem(f, {{"Name", "O'Brien's jug"}, {"Check1", true}});
     db->addItem(QStringLiteral("Stamps"), {{"Name", "Bell stamp"}});
+    db->addItem(QStringLiteral("Odd"), {{"Name", QStringLiteral("\U0001F514 ring")}});
 }
 
 QStringList TestTable::names(Table &t)
@@ -76,7 +77,9 @@ void TestTable::filters_data()
     QTest::newRow("doubled apostrophe prefix") << figs + "Name = 'O''Br*'" << QStringList{"O'Brien's jug"};
     QTest::newRow("no match") << figs + "Name = 'zzz*'" << QStringList{};
     QTest::newRow("empty filter text is no filter")
-        << "  " << QStringList{"Bell", "Bell stamp", "bell tower", "BELLS", "Blue bell", "O'Brien's jug"};
+        << "  " << QStringList{"Bell", "Bell stamp", "bell tower", "BELLS", "Blue bell", "O'Brien's jug", QStringLiteral("\U0001F514 ring")};
+    QTest::newRow("prefix beyond the basic plane") << QStringLiteral("Name = '\U0001F514 r*'")
+                                                   << QStringList{QStringLiteral("\U0001F514 ring")};
 }
 
 void TestTable::filters()
@@ -130,7 +133,7 @@ void TestTable::badFilters()
     QVERIFY(!t.isOpen());
     t.reset();
     t.open();
-    QCOMPARE(t.recordCount(), 6);
+    QCOMPARE(t.recordCount(), 7);
 }
 
 void TestTable::listFilter()
@@ -353,7 +356,7 @@ void TestTable::failedPostKeepsTypedValues()
     QCOMPARE(t.state(), Table::State::Insert);
     QCOMPARE(t.fieldText("Name"), QStringLiteral("Typed"));
     t.cancel();
-    QCOMPARE(t.recordCount(), 6);
+    QCOMPARE(t.recordCount(), 7);
 }
 
 QTEST_GUILESS_MAIN(TestTable)

@@ -1,0 +1,167 @@
+#include "items/BrowseRowReader.h"
+
+#include "store/FilterParser.h"
+#include "store/Money.h"
+#include "store/Schema.h"
+#include "store/SqliteStatement.h"
+#include "store/StoreError.h"
+#include "store/Table.h"
+
+#include <sqlite3.h>
+#include <vector>
+
+BrowseRowReader::BrowseRowReader(const GridColumnOrder &order, const QLocale &locale)
+    : m_locale(locale)
+{
+    for (int c = 1; c <= BrowseRow::ColumnCount; ++c)
+        m_fieldInColumn[c - 1] = order.fieldInColumn(c);
+}
+
+QString BrowseRowReader::cellText(int field, const QVariant &stored) const
+{
+    switch (FieldCatalogue::entryKind(field)) {
+    case FieldCatalogue::EntryKind::Money:
+        return Money::fromUnits(stored.toLongLong()).toCurrencyString(m_locale);
+    case FieldCatalogue::EntryKind::CheckBox:
+        if (stored.isNull())
+            return {};
+        return stored.toLongLong() != 0 ? QStringLiteral("True") : QStringLiteral("False");
+    default:
+        return stored.toString();
+    }
+}
+
+namespace {
+
+// A prepared statement read straight through SQLite's own interface: each text comes as UTF-16
+// and goes into the row without a copy of its own.
+class RowStatement
+{
+public:
+    RowStatement(const QSqlDatabase &db, const QString &sql)
+        : m_db(SqliteStatement::handle(db))
+    {
+        const QByteArray utf8 = sql.toUtf8();
+        if (!m_db || sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &m_statement, nullptr) != SQLITE_OK)
+            throw StoreError(QStringLiteral("Cannot read %1: %2").arg(Schema::collection().fileName, errorText()));
+    }
+    ~RowStatement() { sqlite3_finalize(m_statement); }
+    RowStatement(const RowStatement &) = delete;
+    RowStatement &operator=(const RowStatement &) = delete;
+
+    void bind(int index, const QVariant &value)
+    {
+        int rc = SQLITE_OK;
+        if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
+            rc = sqlite3_bind_int64(m_statement, index + 1, value.toLongLong());
+        } else {
+            const QByteArray text = value.toString().toUtf8();
+            rc = sqlite3_bind_text64(m_statement, index + 1, text.constData(), sqlite3_uint64(text.size()),
+                                     SQLITE_TRANSIENT, SQLITE_UTF8);
+        }
+        if (rc != SQLITE_OK)
+            throw StoreError(QStringLiteral("Cannot read %1: %2").arg(Schema::collection().fileName, errorText()));
+    }
+
+    bool step()
+    {
+        const int rc = sqlite3_step(m_statement);
+        if (rc == SQLITE_ROW)
+            return true;
+        if (rc != SQLITE_DONE)
+            throw StoreError(QStringLiteral("Cannot read %1: %2").arg(Schema::collection().fileName, errorText()));
+        return false;
+    }
+
+    bool isNull(int column) const { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
+    qint64 integer(int column) const { return sqlite3_column_int64(m_statement, column); }
+    QStringView text(int column) const
+    {
+        const void *data = sqlite3_column_text16(m_statement, column);
+        const int bytes = sqlite3_column_bytes16(m_statement, column);
+        return data ? QStringView(static_cast<const char16_t *>(data), bytes / 2) : QStringView();
+    }
+
+private:
+    QString errorText() const { return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("no database"); }
+
+    sqlite3 *m_db = nullptr;
+    sqlite3_stmt *m_statement = nullptr;
+};
+
+} // namespace
+
+QVector<BrowseRow> BrowseRowReader::readAll(const QSqlDatabase &db, const QString &filter) const
+{
+    const TableDef &items = Schema::collection();
+    QStringList columns{Schema::quoted(QStringLiteral("ID"))};
+    std::array<int, BrowseRow::ColumnCount> selected; // position in the statement of each grid column's field
+    for (int c = 0; c < BrowseRow::ColumnCount; ++c) {
+        const int field = m_fieldInColumn[c];
+        selected[c] = field >= 0 ? int(columns.size()) : -1;
+        if (field >= 0)
+            columns.append(Schema::quoted(FieldCatalogue::column(field)));
+    }
+    QString sql = QStringLiteral("SELECT %1 FROM %2").arg(columns.join(u", "), Schema::quoted(items.name));
+    QVariantList values;
+    if (!filter.trimmed().isEmpty()) {
+        QString error;
+        const std::optional<SqlCondition> condition = FilterParser::translate(filter, items, &error);
+        if (!condition)
+            throw StoreError(error);
+        sql += QStringLiteral(" WHERE ") + condition->sql;
+        values = condition->values;
+    }
+    // The item table's "Name" order: by name without regard to case, then by key.
+    sql += QStringLiteral(" ORDER BY \"Name\" COLLATE NOCASE, \"ID\"");
+
+    RowStatement statement(db, sql);
+    for (int i = 0; i < values.size(); ++i)
+        statement.bind(i, values[i]);
+    QVector<BrowseRow> rows;
+    std::vector<char16_t> texts; // the row being read
+    texts.reserve(4096);
+    const auto append = [&texts](QStringView text) {
+        texts.insert(texts.end(), text.utf16(), text.utf16() + text.size());
+    };
+    std::array<quint32, BrowseRow::ColumnCount> ends{};
+    const QString yes = QStringLiteral("True");
+    const QString no = QStringLiteral("False");
+    const QString zero = Money().toCurrencyString(m_locale); // the most common amount by far
+    while (statement.step()) {
+        texts.clear();
+        for (int c = 0; c < BrowseRow::ColumnCount; ++c) {
+            const int field = m_fieldInColumn[c];
+            const int at = selected[c];
+            if (field >= 0) {
+                switch (FieldCatalogue::entryKind(field)) {
+                case FieldCatalogue::EntryKind::Money: {
+                    const qint64 units = statement.integer(at);
+                    append(units == 0 ? zero : Money::fromUnits(units).toCurrencyString(m_locale));
+                    break;
+                }
+                case FieldCatalogue::EntryKind::CheckBox:
+                    if (!statement.isNull(at))
+                        append(statement.integer(at) != 0 ? yes : no);
+                    break;
+                default:
+                    append(statement.text(at));
+                }
+            }
+            ends[c] = quint32(texts.size());
+        }
+        rows.append(BrowseRow(statement.integer(0), QStringView(texts.data(), qsizetype(texts.size())), ends));
+    }
+    return rows;
+}
+
+BrowseRow BrowseRowReader::read(const Table &items) const
+{
+    BrowseRow::Cells cells;
+    for (int c = 0; c < BrowseRow::ColumnCount; ++c) {
+        const int field = m_fieldInColumn[c];
+        if (field >= 0)
+            cells[c] = cellText(field, items.fieldValue(FieldCatalogue::column(field)));
+    }
+    return BrowseRow(items.fieldValue(QStringLiteral("ID")).toLongLong(), cells);
+}
