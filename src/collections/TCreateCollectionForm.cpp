@@ -5,7 +5,7 @@
 #include "app/SelectorSink.h"
 #include "app/StatusSink.h"
 #include "app/TextHelpers.h"
-#include "collections/BusyCursor.h"
+#include "app/BusyCursor.h"
 #include "collections/CollectionCreator.h"
 #include "collections/WindowPlacement.h"
 #include "store/StoreError.h"

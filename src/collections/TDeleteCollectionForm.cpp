@@ -3,7 +3,7 @@
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
 #include "app/SelectorSink.h"
-#include "collections/BusyCursor.h"
+#include "app/BusyCursor.h"
 #include "collections/CollectionDeleter.h"
 #include "collections/WindowPlacement.h"
 #include "store/StoreError.h"

@@ -2,7 +2,7 @@
 
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
-#include "collections/BusyCursor.h"
+#include "app/BusyCursor.h"
 #include "collections/FieldBox.h"
 #include "collections/FieldDropCorrection.h"
 #include "collections/FieldSetupSaver.h"

@@ -1,5 +1,7 @@
 #include "items/PictureSlots.h"
 
+#include "app/PictureFileFilter.h"
+
 void PictureSlots::choose(int slot)
 {
     if (slot >= 1 && slot <= Count)
@@ -26,14 +28,5 @@ void PictureSlots::storeInto(ItemRecord &record) const
 
 QString PictureSlots::openFilter()
 {
-    return QStringLiteral("All (*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.png;*.gif)|"
-                          "*.jpg;*.jpeg;*.bmp;*.ico;*.emf;*.wmf;*.png;*.gif|"
-                          "JPEG Image File (*.jpg)|*.jpg|"
-                          "JPEG Image File (*.jpeg)|*.jpeg|"
-                          "Bitmaps (*.bmp)|*.bmp|"
-                          "Icons (*.ico)|*.ico|"
-                          "Enhanced Metafiles (*.emf)|*.emf|"
-                          "Metafiles (*.wmf)|*.wmf|"
-                          "PNG Images (*.png)|*.png|"
-                          "GIF Images (*.gif)|*.gif");
+    return PictureFileFilter();
 }

@@ -1,5 +1,6 @@
 #include "items/TAddEditForm.h"
 
+#include "app/BusyCursor.h"
 #include "app/FileDialogs.h"
 #include "app/HelpContext.h"
 #include "app/Hints.h"
@@ -43,14 +44,6 @@ constexpr int ButtonHeight = 25;
 constexpr int ButtonTop = TAddEditForm::ClientHeight - ButtonHeight - Margin;
 
 // The wait cursor while the item table is written; restored on every path.
-class WaitCursor
-{
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 void letPendingMessagesRun()
 {
@@ -307,7 +300,7 @@ void TAddEditForm::Button1Click()
     }
     const ItemRecord record = ItemRecord::keepUnchanged(m_stored, m_shown, edited);
     {
-        WaitCursor wait;
+        BusyCursor wait;
         m_editor.save(record);
     }
     m_stored = record;
@@ -365,7 +358,7 @@ void TAddEditForm::Button5Click()
         return;
     PictureResult picture;
     {
-        WaitCursor wait;
+        BusyCursor wait;
         picture = LoadPictureBitmap(path);
     }
     if (!picture.ok()) {

@@ -1,5 +1,6 @@
 #include "items/TBrowseForm.h"
 
+#include "app/BusyCursor.h"
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
 #include "items/BrowseModel.h"
@@ -27,14 +28,6 @@ constexpr int Margin = 8;
 constexpr int GridWidth = 705;
 constexpr int GridHeight = 353;
 
-class WaitCursor
-{
-public:
-    WaitCursor() { QGuiApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QGuiApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor &) = delete;
-    WaitCursor &operator=(const WaitCursor &) = delete;
-};
 
 Table &items()
 {
@@ -66,7 +59,7 @@ TBrowseForm::TBrowseForm(QWidget *parent, const QString &filterExpression, const
     createControls();
     m_widths = std::make_unique<GridColumnWidths>(StringGrid1->font());
 
-    WaitCursor wait;
+    BusyCursor wait;
     try {
         openItems(filterExpression);
         setCaption();
@@ -255,7 +248,7 @@ void TBrowseForm::StringGrid1MouseUp(const QPoint &position)
 
 void TBrowseForm::sortByColumn(int column)
 {
-    WaitCursor wait;
+    BusyCursor wait;
     StringGrid1->setUpdatesEnabled(false);
     m_model->sort(column, RadioButton1->isChecked() ? Qt::AscendingOrder : Qt::DescendingOrder);
     StringGrid1->setUpdatesEnabled(true);
