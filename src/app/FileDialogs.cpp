@@ -50,6 +50,8 @@ QString ChooseSaveFile(QWidget *parent, const QString &caption, const QString &d
     QFileDialog dialog(parent, caption, directory, toQtFilter(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setDefaultSuffix(defaultSuffix);
+    // The windows ask their own question before replacing a file.
+    dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

@@ -209,8 +209,6 @@ void DisablePendingCommands(TMainMenuForm &form)
              form.actCollectionValueSummary,
              form.actCollectionValueDetails,
              form.actReportBuilder,
-             form.actImportCollection,
-             form.actExportCollection,
          })
         pending->setEnabled(false);
 }

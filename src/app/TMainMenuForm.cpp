@@ -19,6 +19,8 @@
 #include "collections/TDeleteCollectionForm.h"
 #include "collections/TFieldConfigForm.h"
 #include "collections/TListMaintForm.h"
+#include "exchange/TExporterForm.h"
+#include "exchange/TImporterForm.h"
 #include "items/TAddEditForm.h"
 #include "items/TBrowseForm.h"
 #include "items/TFindForm.h"
@@ -270,12 +272,18 @@ void TMainMenuForm::DeleteListItems1Click()
 
 void TMainMenuForm::ImportCollection1Click()
 {
-    // Import wizard for selectedCollection().
+    if (!requireCollection())
+        return;
+    TImporterForm form(this, selectedCollection());
+    form.exec();
 }
 
 void TMainMenuForm::ExportCollection1Click()
 {
-    // Export dialog for selectedCollection().
+    if (!requireCollection())
+        return;
+    TExporterForm form(this, selectedCollection());
+    form.exec();
 }
 
 void TMainMenuForm::EnvironmentOptions1Click()
