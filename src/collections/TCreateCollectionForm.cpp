@@ -1,11 +1,11 @@
 #include "collections/TCreateCollectionForm.h"
 
+#include "app/BusyCursor.h"
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
 #include "app/SelectorSink.h"
 #include "app/StatusSink.h"
 #include "app/TextHelpers.h"
-#include "app/BusyCursor.h"
 #include "collections/CollectionCreator.h"
 #include "collections/WindowPlacement.h"
 #include "store/StoreError.h"

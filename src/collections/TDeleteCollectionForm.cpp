@@ -1,9 +1,9 @@
 #include "collections/TDeleteCollectionForm.h"
 
+#include "app/BusyCursor.h"
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
 #include "app/SelectorSink.h"
-#include "app/BusyCursor.h"
 #include "collections/CollectionDeleter.h"
 #include "collections/WindowPlacement.h"
 #include "store/StoreError.h"

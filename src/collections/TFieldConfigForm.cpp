@@ -1,8 +1,8 @@
 #include "collections/TFieldConfigForm.h"
 
+#include "app/BusyCursor.h"
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
-#include "app/BusyCursor.h"
 #include "collections/FieldBox.h"
 #include "collections/FieldDropCorrection.h"
 #include "collections/FieldSetupSaver.h"

@@ -1,10 +1,10 @@
 #include "exchange/TExporterForm.h"
 
+#include "app/BusyCursor.h"
 #include "app/FileDialogs.h"
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
 #include "app/StatusSink.h"
-#include "app/BusyCursor.h"
 #include "exchange/FieldListPair.h"
 #include "exchange/ItemExporter.h"
 #include "store/StoreError.h"

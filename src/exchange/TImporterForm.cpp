@@ -1,10 +1,10 @@
 #include "exchange/TImporterForm.h"
 
+#include "app/BusyCursor.h"
 #include "app/FileDialogs.h"
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
 #include "app/StatusSink.h"
-#include "app/BusyCursor.h"
 #include "collections/WindowPlacement.h"
 #include "exchange/CsvImportRows.h"
 #include "exchange/FieldListPair.h"

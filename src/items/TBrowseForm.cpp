@@ -28,7 +28,6 @@ constexpr int Margin = 8;
 constexpr int GridWidth = 705;
 constexpr int GridHeight = 353;
 
-
 Table &items()
 {
     return *DataModule1->CollectionsTable;

@@ -122,7 +122,7 @@ private:
     QHash<QString, std::shared_ptr<SqliteStatement>> m_statements;
     mutable QHash<QString, int> m_columnIndex; // column name as asked -> position
     QString m_fetchSql;
-    SqliteStatement *m_fetch = nullptr;            // prepared fetch of one row by key
+    SqliteStatement *m_fetch = nullptr; // prepared fetch of one row by key
     // Prepared insert and updates, by the set of columns they write; a few dozen at most.
     static constexpr int MaxCachedWrites = 32;
     QHash<QByteArray, std::shared_ptr<SqliteStatement>> m_writes;

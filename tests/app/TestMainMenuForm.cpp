@@ -202,7 +202,8 @@ void TestMainMenuForm::collectionCommandsNeedACollection()
         MessageSeam::answerWith({});
         command->trigger(); // tells the user instead of opening a window
         QCOMPARE(MessageSeam::asked().size(), 1);
-        QCOMPARE(MessageSeam::asked().first().text, QStringLiteral("Please choose a collection in the selector first."));
+        QCOMPARE(MessageSeam::asked().first().text,
+                 QStringLiteral("Please choose a collection in the selector first."));
     }
     MessageSeam::answerWith({});
 }
@@ -229,20 +230,28 @@ void TestMainMenuForm::pendingCommandsAreDisabled()
 {
     ShellFixture db;
     TMainMenuForm form;
-    const QList<QAction *> pending{form.actBasicItemValue,
-                                   form.actBriefItemList,
-                                   form.actDetailedItemList,
-                                   form.actHTMLReports,
-                                   form.actCollectionValueBasic,
-                                   form.actCollectionValueSummary,
-                                   form.actCollectionValueDetails,
-                                   form.actReportBuilder};
-    const QList<QAction *> ready{form.actExit, form.actEnvironmentOptions, form.actPassword,
-                                 form.actEBay, form.actContents,           form.actTutorial,
-                                 form.actFAQ,  form.actUpdateInfo,         form.actAbout,
-                                 form.actAddItem, form.actOpenCollection, form.actCreateEditCollection,
-                                 form.actDeleteCollection, form.actEditFieldNamesPositions, form.actDeleteListItems,
-                                 form.actBrowseCollection, form.actFindItem, form.actImportCollection,
+    const QList<QAction *> pending{form.actBasicItemValue,         form.actBriefItemList,
+                                   form.actDetailedItemList,       form.actHTMLReports,
+                                   form.actCollectionValueBasic,   form.actCollectionValueSummary,
+                                   form.actCollectionValueDetails, form.actReportBuilder};
+    const QList<QAction *> ready{form.actExit,
+                                 form.actEnvironmentOptions,
+                                 form.actPassword,
+                                 form.actEBay,
+                                 form.actContents,
+                                 form.actTutorial,
+                                 form.actFAQ,
+                                 form.actUpdateInfo,
+                                 form.actAbout,
+                                 form.actAddItem,
+                                 form.actOpenCollection,
+                                 form.actCreateEditCollection,
+                                 form.actDeleteCollection,
+                                 form.actEditFieldNamesPositions,
+                                 form.actDeleteListItems,
+                                 form.actBrowseCollection,
+                                 form.actFindItem,
+                                 form.actImportCollection,
                                  form.actExportCollection};
     for (QAction *a : pending)
         QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
