@@ -7,7 +7,6 @@
 #include "store/StoreError.h"
 #include "store/Table.h"
 
-#include <sqlite3.h>
 #include <vector>
 
 BrowseRowReader::BrowseRowReader(const GridColumnOrder &order, const QLocale &locale)
@@ -30,66 +29,6 @@ QString BrowseRowReader::cellText(int field, const QVariant &stored) const
         return stored.toString();
     }
 }
-
-namespace {
-
-// A prepared statement read straight through SQLite's own interface: each text comes as UTF-16
-// and goes into the row without a copy of its own.
-class RowStatement
-{
-public:
-    RowStatement(const QSqlDatabase &db, const QString &sql)
-        : m_db(SqliteStatement::handle(db))
-    {
-        const QByteArray utf8 = sql.toUtf8();
-        if (!m_db || sqlite3_prepare_v2(m_db, utf8.constData(), int(utf8.size()), &m_statement, nullptr) != SQLITE_OK)
-            throw StoreError(QStringLiteral("Cannot read %1: %2").arg(Schema::collection().fileName, errorText()));
-    }
-    ~RowStatement() { sqlite3_finalize(m_statement); }
-    RowStatement(const RowStatement &) = delete;
-    RowStatement &operator=(const RowStatement &) = delete;
-
-    void bind(int index, const QVariant &value)
-    {
-        int rc = SQLITE_OK;
-        if (value.typeId() == QMetaType::LongLong || value.typeId() == QMetaType::Int) {
-            rc = sqlite3_bind_int64(m_statement, index + 1, value.toLongLong());
-        } else {
-            const QByteArray text = value.toString().toUtf8();
-            rc = sqlite3_bind_text64(m_statement, index + 1, text.constData(), sqlite3_uint64(text.size()),
-                                     SQLITE_TRANSIENT, SQLITE_UTF8);
-        }
-        if (rc != SQLITE_OK)
-            throw StoreError(QStringLiteral("Cannot read %1: %2").arg(Schema::collection().fileName, errorText()));
-    }
-
-    bool step()
-    {
-        const int rc = sqlite3_step(m_statement);
-        if (rc == SQLITE_ROW)
-            return true;
-        if (rc != SQLITE_DONE)
-            throw StoreError(QStringLiteral("Cannot read %1: %2").arg(Schema::collection().fileName, errorText()));
-        return false;
-    }
-
-    bool isNull(int column) const { return sqlite3_column_type(m_statement, column) == SQLITE_NULL; }
-    qint64 integer(int column) const { return sqlite3_column_int64(m_statement, column); }
-    QStringView text(int column) const
-    {
-        const void *data = sqlite3_column_text16(m_statement, column);
-        const int bytes = sqlite3_column_bytes16(m_statement, column);
-        return data ? QStringView(static_cast<const char16_t *>(data), bytes / 2) : QStringView();
-    }
-
-private:
-    QString errorText() const { return m_db ? QString::fromUtf8(sqlite3_errmsg(m_db)) : QStringLiteral("no database"); }
-
-    sqlite3 *m_db = nullptr;
-    sqlite3_stmt *m_statement = nullptr;
-};
-
-} // namespace
 
 QVector<BrowseRow> BrowseRowReader::readAll(const QSqlDatabase &db, const QString &filter) const
 {
@@ -115,9 +54,15 @@ QVector<BrowseRow> BrowseRowReader::readAll(const QSqlDatabase &db, const QStrin
     // The item table's "Name" order: by name without regard to case, then by key.
     sql += QStringLiteral(" ORDER BY \"Name\" COLLATE NOCASE, \"ID\"");
 
-    RowStatement statement(db, sql);
-    for (int i = 0; i < values.size(); ++i)
-        statement.bind(i, values[i]);
+    SqliteStatement statement(db, sql);
+    const auto fail = [&statement] {
+        throw StoreError(
+            QStringLiteral("Cannot read %1: %2").arg(Schema::collection().fileName, statement.errorText()));
+    };
+    if (!statement.isValid())
+        fail();
+    for (const QVariant &value : values)
+        statement.addBindValue(value);
     QVector<BrowseRow> rows;
     std::vector<char16_t> texts; // the row being read
     texts.reserve(4096);
@@ -145,13 +90,15 @@ QVector<BrowseRow> BrowseRowReader::readAll(const QSqlDatabase &db, const QStrin
                         append(statement.integer(at) != 0 ? yes : no);
                     break;
                 default:
-                    append(statement.text(at));
+                    append(statement.textView(at));
                 }
             }
             ends[c] = quint32(texts.size());
         }
         rows.append(BrowseRow(statement.integer(0), QStringView(texts.data(), qsizetype(texts.size())), ends));
     }
+    if (statement.failed())
+        fail();
     return rows;
 }
 

@@ -97,6 +97,23 @@ QVariant SqliteStatement::value(int column) const
     }
 }
 
+bool SqliteStatement::isNull(int column) const
+{
+    return sqlite3_column_type(m_statement, column) == SQLITE_NULL;
+}
+
+qint64 SqliteStatement::integer(int column) const
+{
+    return sqlite3_column_int64(m_statement, column);
+}
+
+QStringView SqliteStatement::textView(int column) const
+{
+    const void *data = sqlite3_column_text16(m_statement, column);
+    const int bytes = sqlite3_column_bytes16(m_statement, column);
+    return data ? QStringView(static_cast<const char16_t *>(data), bytes / 2) : QStringView();
+}
+
 qint64 SqliteStatement::lastInsertId() const
 {
     return sqlite3_last_insert_rowid(m_db);

@@ -2,6 +2,7 @@
 
 #include <QSqlDatabase>
 #include <QString>
+#include <QStringView>
 #include <QVariant>
 
 struct sqlite3;
@@ -28,6 +29,11 @@ public:
     bool failed() const { return !m_error.isEmpty(); }
     int columnCount() const;
     QVariant value(int column) const;
+    // Quick reads of the current row for bulk readers.
+    bool isNull(int column) const;
+    qint64 integer(int column) const;
+    // The column's text as UTF-16, valid until the next step or reset.
+    QStringView textView(int column) const;
     qint64 lastInsertId() const;
     void reset();
 
