@@ -25,6 +25,8 @@ FieldListPair::FieldListPair(QListWidget *available, QListWidget *chosen, QObjec
     : QObject(parent)
     , m_available(available)
     , m_chosen(chosen)
+    , m_availableViewport(available->viewport())
+    , m_chosenViewport(chosen->viewport())
 {
     for (QListWidget *list : {m_available, m_chosen}) {
         setUpForDragging(list);
@@ -133,7 +135,8 @@ void FieldListPair::drop(QObject *source)
 
 bool FieldListPair::eventFilter(QObject *watched, QEvent *event)
 {
-    const bool ours = watched == m_available->viewport() || watched == m_chosen->viewport();
+    const bool ours =
+        !m_available.isNull() && !m_chosen.isNull() && (watched == m_availableViewport || watched == m_chosenViewport);
     if (!ours)
         return QObject::eventFilter(watched, event);
     switch (event->type()) {

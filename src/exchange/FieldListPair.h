@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 class QEvent;
@@ -49,6 +50,10 @@ private:
     void move(QListWidget *from, QListWidget *to, bool sorted);
     void swapWith(int offset);
 
-    QListWidget *m_available;
-    QListWidget *m_chosen;
+    // Guarded: while a window is torn down one list can be gone while the other's viewport still
+    // sends events through the filter.
+    QPointer<QListWidget> m_available;
+    QPointer<QListWidget> m_chosen;
+    QPointer<QObject> m_availableViewport;
+    QPointer<QObject> m_chosenViewport;
 };
