@@ -6,8 +6,8 @@
 #include "app/SelectorSink.h"
 #include "app/StatusSink.h"
 #include "app/TextHelpers.h"
+#include "app/WindowPlacement.h"
 #include "collections/CollectionCreator.h"
-#include "collections/WindowPlacement.h"
 #include "store/StoreError.h"
 #include "store/TDataModule1.h"
 
@@ -31,6 +31,7 @@ TCreateCollectionForm::TCreateCollectionForm(QWidget *parent, const QString &)
     , Button1(new QPushButton(QStringLiteral("Create"), this))
     , Button2(new QPushButton(QStringLiteral("Close"), this))
 {
+    CenterOnFirstShow(this);
     setWindowTitle(QStringLiteral("Create Collection Catalog"));
     setStatusTip(QStringLiteral("Create a new Collection category"));
     setHelpContext(this, 5006);
@@ -126,15 +127,6 @@ void TCreateCollectionForm::Button1Click()
 void TCreateCollectionForm::FormClose()
 {
     ClearStatus();
-}
-
-void TCreateCollectionForm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_placed) {
-        m_placed = true;
-        CenterOnScreen(this);
-    }
 }
 
 void TCreateCollectionForm::done(int result)

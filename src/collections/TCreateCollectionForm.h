@@ -37,10 +37,8 @@ public Q_SLOTS:
     void FormClose();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void done(int result) override;
 
 private:
     void addToList(const QString &name);
-    bool m_placed = false;
 };

@@ -4,8 +4,8 @@
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
 #include "app/SelectorSink.h"
+#include "app/WindowPlacement.h"
 #include "collections/CollectionDeleter.h"
-#include "collections/WindowPlacement.h"
 #include "store/StoreError.h"
 #include "store/TDataModule1.h"
 
@@ -27,6 +27,7 @@ TDeleteCollectionForm::TDeleteCollectionForm(QWidget *parent, const QString &)
     , Button1(new QPushButton(QStringLiteral("Delete"), this))
     , Button2(new QPushButton(QStringLiteral("Close"), this))
 {
+    CenterOnFirstShow(this);
     setWindowTitle(QStringLiteral("Delete Collection"));
     setStatusTip(QStringLiteral("Delete an existing collection"));
     setHelpContext(this, 5008);
@@ -129,15 +130,6 @@ bool TDeleteCollectionForm::FormCloseQuery()
 {
     DataModule1->CollTypesTable->reset();
     return true;
-}
-
-void TDeleteCollectionForm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_placed) {
-        m_placed = true;
-        CenterOnScreen(this);
-    }
 }
 
 void TDeleteCollectionForm::done(int result)

@@ -31,12 +31,10 @@ public Q_SLOTS:
     void Button1Click();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void done(int result) override;
 
 private:
     // Fills the grid from the collection table and stands on the given row (or the last).
     void fillGrid(int currentRow);
     void markCurrentRow();
-    bool m_placed = false;
 };

@@ -3,10 +3,10 @@
 #include "app/BusyCursor.h"
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
+#include "app/WindowPlacement.h"
 #include "collections/FieldBox.h"
 #include "collections/FieldDropCorrection.h"
 #include "collections/FieldSetupSaver.h"
-#include "collections/WindowPlacement.h"
 #include "store/StoreError.h"
 #include "store/TDataModule1.h"
 
@@ -33,6 +33,7 @@ TFieldConfigForm::TFieldConfigForm(QWidget *parent, const QString &collectionNam
     , Button2(new QPushButton(QStringLiteral("Close"), this))
     , m_collection(collectionName)
 {
+    CenterOnFirstShow(this);
     setWindowTitle(QStringLiteral("Configure ") + collectionName + QStringLiteral(" fields"));
     setStatusTip(QStringLiteral("Configure collection field names and positions"));
     setHelpContext(this, 5007);
@@ -272,10 +273,6 @@ bool TFieldConfigForm::event(QEvent *event)
 void TFieldConfigForm::showEvent(QShowEvent *event)
 {
     QDialog::showEvent(event);
-    if (!m_placed) {
-        m_placed = true;
-        CenterOnScreen(this);
-    }
     FormShow();
 }
 

@@ -67,7 +67,6 @@ private:
     void drop();
 
     QString m_collection;
-    bool m_placed = false;
     bool m_activated = false;
     FieldBox *m_dragged = nullptr;
     QPoint m_dragStartBox;

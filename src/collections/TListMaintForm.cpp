@@ -3,9 +3,9 @@
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
 #include "app/StatusSink.h"
+#include "app/WindowPlacement.h"
 #include "collections/ListValues.h"
 #include "collections/ListValuesModel.h"
-#include "collections/WindowPlacement.h"
 #include "store/FieldCatalogue.h"
 #include "store/StoreError.h"
 #include "store/TDataModule1.h"
@@ -29,6 +29,7 @@ TListMaintForm::TListMaintForm(QWidget *parent, const QString &collectionName)
     , Values(new ListValuesModel(*DataModule1, collectionName, this))
     , m_collection(collectionName)
 {
+    CenterOnFirstShow(this);
     setWindowTitle(QStringLiteral("List Maintenance"));
     setStatusTip(QStringLiteral("Delete unused list items"));
     setHelpContext(this, 5009);
@@ -128,15 +129,6 @@ void TListMaintForm::FormClose()
 {
     ClearStatus();
     Values->close();
-}
-
-void TListMaintForm::showEvent(QShowEvent *event)
-{
-    QDialog::showEvent(event);
-    if (!m_placed) {
-        m_placed = true;
-        CenterOnScreen(this);
-    }
 }
 
 void TListMaintForm::done(int result)

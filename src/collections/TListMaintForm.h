@@ -36,12 +36,10 @@ public Q_SLOTS:
     void FormClose();
 
 protected:
-    void showEvent(QShowEvent *event) override;
     void done(int result) override;
 
 private:
     void showField(int dataFieldNumber);
 
     QString m_collection;
-    bool m_placed = false;
 };

@@ -5,7 +5,7 @@
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
 #include "app/StatusSink.h"
-#include "collections/WindowPlacement.h"
+#include "app/WindowPlacement.h"
 #include "exchange/CsvImportRows.h"
 #include "exchange/FieldListPair.h"
 #include "exchange/ItemImporter.h"

@@ -8,6 +8,7 @@
 #include "app/PictureHelpers.h"
 #include "app/ShellOpen.h"
 #include "app/StatusSink.h"
+#include "app/WindowPlacement.h"
 #include "collections/ListValues.h"
 #include "items/FindTextDialog.h"
 #include "items/ItemFields.h"
@@ -188,8 +189,7 @@ void TAddEditForm::showEvent(QShowEvent *event)
 {
     if (!m_shownOnce) {
         m_shownOnce = true;
-        if (const QScreen *screen = this->screen())
-            move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        CenterOnScreen(this);
         m_fields->applyTabOrder(FieldLayout);
     }
     QDialog::showEvent(event);

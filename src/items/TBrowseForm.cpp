@@ -3,6 +3,7 @@
 #include "app/BusyCursor.h"
 #include "app/HelpContext.h"
 #include "app/MessageBox.h"
+#include "app/WindowPlacement.h"
 #include "items/BrowseModel.h"
 #include "items/BrowseRowReader.h"
 #include "items/GridColumnWidths.h"
@@ -300,8 +301,7 @@ void TBrowseForm::showEvent(QShowEvent *event)
 {
     if (!m_shownOnce) {
         m_shownOnce = true;
-        if (const QScreen *screen = this->screen())
-            move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+        CenterOnScreen(this);
     }
     QDialog::showEvent(event);
 }
