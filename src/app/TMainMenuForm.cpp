@@ -204,7 +204,7 @@ void TMainMenuForm::Exit1Click()
 
 void TMainMenuForm::BasicItemValue1Click()
 {
-    // Basic value list of selectedCollection(), in print preview (one form per report, not modal).
+    // Basic value list of selectedCollection(), through reportWindows().show(ReportWindows::BasicItemValue, ...).
 }
 
 void TMainMenuForm::BriefItemList1Click()

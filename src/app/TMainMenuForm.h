@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ReportWindows.h"
 #include "app/SelectorSink.h"
 #include "app/StatusSink.h"
 
@@ -24,6 +25,8 @@ public:
 
     // The collection chosen in the selector; empty when none is.
     QString selectedCollection() const;
+    // The print-preview report forms, one per report (their commands come with the reports).
+    ReportWindows &reportWindows() { return m_reports; }
     // Selects the entry equal to the name, or none when no entry is equal. Loads nothing.
     void selectCollection(const QString &name);
     // Reads the selector's entries again from the collection table. The chosen collection stays
@@ -128,6 +131,7 @@ private:
     // False, after telling the user, when no collection is chosen.
     bool requireCollection();
     bool m_activated = false;
+    ReportWindows m_reports;
 };
 
 // The main window while it exists.
