@@ -1,5 +1,7 @@
 #include "app/FileDialogs.h"
 
+#include "app/PicturePreviewDialog.h"
+
 #include <QFileDialog>
 
 namespace {
@@ -52,6 +54,17 @@ QString ChooseSaveFile(QWidget *parent, const QString &caption, const QString &d
     dialog.setDefaultSuffix(defaultSuffix);
     // The windows ask their own question before replacing a file.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+QString ChooseOpenPicture(QWidget *parent, const QString &caption, const QString &directory, const QString &filter)
+{
+    QString name;
+    if (takeScripted(QStringLiteral("picture"), caption, &name))
+        return name;
+    PicturePreviewDialog dialog(parent, caption, directory, filter);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();

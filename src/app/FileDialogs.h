@@ -12,6 +12,8 @@ QString ChooseOpenFile(QWidget *parent, const QString &caption, const QString &d
 QString ChooseSaveFile(QWidget *parent, const QString &caption, const QString &directory, const QString &filter,
                        const QString &defaultSuffix = QString());
 QString ChooseFolder(QWidget *parent, const QString &caption, const QString &directory);
+// The open-picture dialog, with a preview of the chosen picture.
+QString ChooseOpenPicture(QWidget *parent, const QString &caption, const QString &directory, const QString &filter);
 
 // "Desc|*.a;*.b|Desc2|*.c" as Qt's "Desc (*.a *.b);;Desc2 (*.c)".
 QString toQtFilter(const QString &filter);
@@ -20,7 +22,7 @@ namespace FileDialogSeam {
 // While names are queued no dialog is shown: each call takes the next name ("" = cancel).
 void setNextFileName(const QString &name);
 void setNextFileNames(const QStringList &names);
-// What the dialogs were asked, as "open|save|folder: caption".
+// What the dialogs were asked, as "open|save|folder|picture: caption".
 const QStringList &asked();
 void reset();
 } // namespace FileDialogSeam

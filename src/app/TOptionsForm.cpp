@@ -107,7 +107,7 @@ void TOptionsForm::FormCreate()
 void TOptionsForm::SpeedButton1Click()
 {
     const QString folder = Edit1->text().isEmpty() ? Edit3->text() : QFileInfo(Edit1->text()).absolutePath();
-    const QString name = ChooseOpenFile(this, QStringLiteral("Background Picture"), folder, PictureFileFilter());
+    const QString name = ChooseOpenPicture(this, QStringLiteral("Background Picture"), folder, PictureFileFilter());
     if (!name.isEmpty())
         Edit1->setText(name);
 }

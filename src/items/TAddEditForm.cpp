@@ -353,7 +353,7 @@ void TAddEditForm::Button5Click()
 {
     const QString directory =
         SysConfigRec.PicturesDirectory.isEmpty() ? defaultPicturesDirectory() : SysConfigRec.PicturesDirectory;
-    const QString path = ChooseOpenFile(this, QStringLiteral("Open"), directory, PictureSlots::openFilter());
+    const QString path = ChooseOpenPicture(this, QStringLiteral("Open"), directory, PictureSlots::openFilter());
     if (path.isEmpty())
         return;
     PictureResult picture;

@@ -233,7 +233,7 @@ void TestOptionsForm::pictureButton()
     TOptionsForm form;
     FileDialogSeam::setNextFileName(picked);
     form.SpeedButton1Click();
-    QCOMPARE(FileDialogSeam::asked(), QStringList{"open: Background Picture"});
+    QCOMPARE(FileDialogSeam::asked(), QStringList{"picture: Background Picture"});
     QCOMPARE(form.Edit1->text(), shown);
 }
 

@@ -783,7 +783,7 @@ void TestAddEditForm::loadAndClearPictures()
         form->PictureButtonsClick(3);
         FileDialogSeam::setNextFileName(picture("yellow.gif"));
         form->Button5Click();
-        QCOMPARE(FileDialogSeam::asked(), QStringList{"open: Open"});
+        QCOMPARE(FileDialogSeam::asked(), QStringList{"picture: Open"});
         QCOMPARE(form->picturePath(3), picture("yellow.gif"));
         QVERIFY(form->Panel1->hasPicture());
         FileDialogSeam::setNextFileName(QString()); // cancelled
