@@ -4,6 +4,7 @@
 //
 //   bench_browse [item count ...]     (default: 10000 100000)
 
+#include "common/BenchItems.h"
 #include "items/BrowseModel.h"
 #include "items/TBrowseForm.h"
 #include "store/FieldCatalogue.h"
@@ -23,38 +24,6 @@
 namespace {
 
 const QString Collection = QStringLiteral("Bench");
-
-void createItems(TDataModule1 &dm, int count)
-{
-    QRandomGenerator random(42);
-    ScopedTransaction transaction(dm.database());
-    Table &t = *dm.CollectionsTable;
-    t.open();
-    for (int i = 0; i < count; ++i) {
-        t.insert();
-        t.setFieldText(QStringLiteral("Collection"), i % 50 == 0 ? QStringLiteral("Other") : Collection);
-        t.setFieldText(QStringLiteral("Name"),
-                       QStringLiteral("Item %1").arg(random.bounded(1000000), 7, 10, QChar(u'0')));
-        for (int n = 1; n < FieldCatalogue::FieldCount; ++n) {
-            const QString column = FieldCatalogue::column(n);
-            switch (FieldCatalogue::entryKind(n)) {
-            case FieldCatalogue::EntryKind::Money:
-                t.setFieldMoney(column, Money::fromUnits(random.bounded(100000000)));
-                break;
-            case FieldCatalogue::EntryKind::CheckBox:
-                t.setFieldBool(column, random.bounded(2) == 1);
-                break;
-            default: // a quarter of the texts empty; every column is set, so one insert statement serves
-                t.setFieldText(column, random.bounded(4) == 0
-                                           ? QString()
-                                           : QStringLiteral("%1 %2").arg(column).arg(random.bounded(1000)));
-            }
-        }
-        t.post();
-    }
-    t.close();
-    transaction.commit();
-}
 
 // Resident memory of the process in kB, from /proc; 0 when unknown.
 qint64 residentKb()
@@ -112,7 +81,7 @@ bool run(int count)
     dm.DataModule1Create();
     for (int n = 0; n < FieldCatalogue::FieldCount; ++n)
         FieldLayout[n].Label = FieldCatalogue::defaultLabel(n);
-    createItems(dm, count);
+    createBenchItems(dm, count, Collection, {true, false});
 
     const qint64 memoryBefore = residentKb();
     Stopwatch watch;

@@ -4,6 +4,7 @@
 //
 //   bench_table_stepping [item count]
 
+#include "common/BenchItems.h"
 #include "store/FieldCatalogue.h"
 #include "store/ScopedTransaction.h"
 #include "store/TDataModule1.h"
@@ -17,37 +18,6 @@
 #include <cstdio>
 
 namespace {
-
-void createItems(TDataModule1 &dm, int count)
-{
-    QRandomGenerator random(42);
-    ScopedTransaction transaction(dm.database());
-    Table &t = *dm.CollectionsTable;
-    t.open();
-    for (int i = 0; i < count; ++i) {
-        t.insert();
-        t.setFieldText(QStringLiteral("Collection"), i % 50 == 0 ? QStringLiteral("Other") : QStringLiteral("Bench"));
-        t.setFieldText(QStringLiteral("Name"),
-                       QStringLiteral("Item %1").arg(random.bounded(1000000), 7, 10, QChar(u'0')));
-        for (int n = 1; n < FieldCatalogue::FieldCount; ++n) {
-            const QString column = FieldCatalogue::column(n);
-            switch (FieldCatalogue::entryKind(n)) {
-            case FieldCatalogue::EntryKind::Money:
-                t.setFieldMoney(column, Money::fromUnits(random.bounded(100000000)));
-                break;
-            case FieldCatalogue::EntryKind::CheckBox:
-                t.setFieldBool(column, random.bounded(2) == 1);
-                break;
-            default:
-                t.setFieldText(column, QStringLiteral("%1 %2").arg(column).arg(random.bounded(1000)));
-            }
-        }
-        t.setFieldText(QStringLiteral("Notes"), QStringLiteral("Notes of item %1\nsecond line").arg(i));
-        t.post();
-    }
-    t.close();
-    transaction.commit();
-}
 
 } // namespace
 
@@ -65,7 +35,7 @@ int main(int argc, char *argv[])
 
     QElapsedTimer timer;
     timer.start();
-    createItems(dm, count);
+    createBenchItems(dm, count, QStringLiteral("Bench"), {false, true});
     std::printf("create %d items in one transaction: %lld ms\n", count, timer.elapsed());
 
     const QStringList columns = FieldCatalogue::itemColumns();

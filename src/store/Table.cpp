@@ -237,11 +237,16 @@ void Table::postIfEditing()
         post();
 }
 
-void Table::first()
+void Table::beginMove(const char *operation)
 {
-    requireOpen("move to the first row");
+    requireOpen(operation);
     postIfEditing();
     refreshKeysIfStale();
+}
+
+void Table::first()
+{
+    beginMove("move to the first row");
     setPosition(0);
     m_bof = true;
     m_eof = m_keys.isEmpty();
@@ -249,9 +254,7 @@ void Table::first()
 
 void Table::next()
 {
-    requireOpen("move to the next row");
-    postIfEditing();
-    refreshKeysIfStale();
+    beginMove("move to the next row");
     if (m_index + 1 < m_keys.size()) {
         setPosition(m_index + 1);
         m_eof = false;
@@ -263,9 +266,7 @@ void Table::next()
 
 void Table::prior()
 {
-    requireOpen("move to the previous row");
-    postIfEditing();
-    refreshKeysIfStale();
+    beginMove("move to the previous row");
     if (m_index > 0) {
         setPosition(m_index - 1);
         m_bof = false;
@@ -277,9 +278,7 @@ void Table::prior()
 
 void Table::last()
 {
-    requireOpen("move to the last row");
-    postIfEditing();
-    refreshKeysIfStale();
+    beginMove("move to the last row");
     setPosition(int(m_keys.size()) - 1);
     m_eof = true;
     m_bof = m_keys.isEmpty();
@@ -299,9 +298,7 @@ qint64 Table::currentKey() const
 
 bool Table::gotoKey(qint64 key)
 {
-    requireOpen("find a row");
-    postIfEditing();
-    refreshKeysIfStale();
+    beginMove("find a row");
     const int index = int(m_keys.indexOf(key));
     if (index < 0)
         return false;
@@ -601,9 +598,7 @@ void Table::insertRecord(const QVariantList &values)
 
 bool Table::locate(const QString &column, const QVariant &value, bool caseInsensitive)
 {
-    requireOpen("find a row");
-    postIfEditing();
-    refreshKeysIfStale();
+    beginMove("find a row");
     const ColumnDef &def = m_def.columns[columnIndexOrThrow(column)];
     QString sql = QStringLiteral("SELECT %1 FROM %2 WHERE ").arg(keyExpression(), Schema::quoted(m_def.name));
     QVariantList values;

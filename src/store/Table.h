@@ -96,6 +96,8 @@ private:
     void setPosition(int index);
     void fetchCurrent() const;
     void postIfEditing();
+    // Before moving to or looking for a row: the table is open, pending edits stored, keys current.
+    void beginMove(const char *operation);
     SqliteStatement &cachedQuery(const QString &sql);
     SqliteStatement &writeQuery(bool insert);
     void requireOpen(const char *operation) const;
